@@ -1,0 +1,14 @@
+// The views the main menu's entries call, by entry number.
+#include "shell/menuviews.h"
+
+#include "views/untmete3.h"
+
+MenuView MenuViewFor(int16_t entry) {
+    switch (entry) {
+        case 3: return TEMPVOCHTIGH;
+        case 4: return TEMPDAUWPUNT;
+        case 5: return WINDSNELHEID;
+        case 6: return STOKESPLUVIO;
+        default: return nullptr;
+    }
+}
