@@ -52,7 +52,9 @@ void BM_Penman(benchmark::State& state) {
     PerDag(state, [](const Dag& d) { return PENMAN(d.Q, d.T, d.U, d.RZON, d.U2); });
 }
 void BM_PenmanByTerms(benchmark::State& state) {
-    PerDag(state, [](const Dag& d) { return PENE1(d.T, d.Q) + PENE2(d.T, d.U, d.RZON) + PENE3(d.T, d.U, d.U2); });
+    PerDag(state, [](const Dag& d) {
+        return PENE1(d.T, d.Q) + PENE2(d.T, d.U, d.RZON) + PENE3(d.T, d.U, d.U2);
+    });
 }
 void BM_PenmanFromSunshine(benchmark::State& state) {
     PerDag(state, [](const Dag& d) {
