@@ -61,15 +61,14 @@ struct ProgramRun {
     int status = -1;
     std::string stderrText;
     std::vector<std::string> trace;
-    std::vector<fs::path> shotFiles;
+    std::vector<Framebuffer> shots;  // the screen at every wait for a key
 
     // The screen at the n-th wait for a key, counting from 1.
-    Framebuffer Shot(size_t n) const {
-        Framebuffer fb;
-        if (n >= 1 && n <= shotFiles.size()) ReadPng(shotFiles[n - 1].string(), fb);
-        return fb;
+    const Framebuffer& Shot(size_t n) const {
+        static const Framebuffer none{};
+        return n >= 1 && n <= shots.size() ? shots[n - 1] : none;
     }
-    Framebuffer LastShot() const { return Shot(shotFiles.size()); }
+    const Framebuffer& LastShot() const { return Shot(shots.size()); }
     size_t Count(const std::string& line) const {
         size_t n = 0;
         for (const auto& t : trace) n += t == line;
@@ -97,7 +96,8 @@ inline ProgramRun RunHeadless(const fs::path& workDir, const std::string& keys, 
         char name[16];
         std::snprintf(name, sizeof name, "%04d.png", i);
         if (!fs::exists(out / "shots" / name)) break;
-        run.shotFiles.push_back(out / "shots" / name);
+        run.shots.emplace_back();
+        ReadPng((out / "shots" / name).string(), run.shots.back());
     }
     return run;
 }
