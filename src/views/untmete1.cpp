@@ -35,26 +35,7 @@ char Toonbaar(char c) {
     return b >= 0x20 && b < 0x7F ? c : ' ';
 }
 
-class SchermListing {
-public:
-    explicit SchermListing(int16_t taal) : TAAL(taal) {}
-    void Run();
-
-private:
-    void KOPPEN();
-    void LISTEN(int32_t& recnr);
-    void COMMANDOBALK(int16_t taal, int16_t klist);
-    void KIES(int16_t& KK, int16_t NN, int16_t NX);
-    void Kader(int16_t k);
-    void VoerUit();
-
-    int16_t TAAL;
-    int16_t KLIST = 6;
-    int16_t KLMM = 6;
-    bool VOOR = false;
-    bool STOP = false;
-    bool UIT = false;
-};
+}  // namespace
 
 void SchermListing::Run() {
     F.Reset();
@@ -122,7 +103,5 @@ void SchermListing::KIES(int16_t& KK, int16_t NN, int16_t NX) {
     LEESKEY(KR);
     UIT = KIESSTAP(KR, KK, NN, NX);
 }
-
-}  // namespace
 
 void SCHERMLISTING(int16_t TAAL) { SchermListing(TAAL).Run(); }
