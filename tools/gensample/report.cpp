@@ -1,0 +1,243 @@
+// Measuring an archive against the site's normals and the period's remembered seasons
+#include "report.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <string>
+
+#include "formulas/untformules.h"
+#include "formulas/untverdamping.h"
+#include "normals.h"
+
+namespace gensample {
+namespace {
+
+constexpr double LATITUDE = 52.55;
+
+std::string format(const char* pattern, double a, double b = 0) {
+    char text[128];
+    std::snprintf(text, sizeof text, pattern, a, b);
+    return text;
+}
+
+struct Row {
+    std::string figure, required, found;
+};
+
+// --- Decade means -----------------------------------------------------------------------------
+
+struct DecadeField {
+    const char* name;
+    NormalColumn column;
+    int Observation::*value;
+    double tolerance;  // in the field's tenths, or in per cent of the normal when relative
+    bool relative;
+    const char* unit;
+};
+
+constexpr DecadeField DECADE_FIELDS[] = {
+    {"T", N_T, &Observation::T, 5, false, "degC"},     {"Tn", N_TN, &Observation::Tn, 5, false, "degC"},
+    {"Tx", N_TX, &Observation::Tx, 5, false, "degC"},  {"Tgn", N_TGN, &Observation::Tgn, 10, false, "degC"},
+    {"e", N_E, &Observation::e, 5, false, "hPa"},      {"f9", N_F9, &Observation::f9, 5, false, "m/s"},
+    {"sR", N_SR, &Observation::sR, 20, true, "%"},     {"sS", N_SS, &Observation::sS, 15, true, "%"},
+    {"sQ", N_SQ, &Observation::sQ, 10, true, "%"},
+};
+
+Row decadeRow(const std::vector<Observation>& days, const DecadeField& f) {
+    double sum[37] = {}, count[37] = {};
+    for (const Observation& o : days) {
+        if (!inNormalPeriod(o.date) || (f.column == N_TGN && !o.tgnObserved)) continue;
+        sum[decadeOfYear(o.date)] += o.*f.value;
+        count[decadeOfYear(o.date)] += 1;
+    }
+    double worst = -1;
+    int worstDecade = 0;
+    for (int d = 1; d <= 36; ++d) {
+        const double normal = decadeNormal(f.column, d), mean = count[d] > 0 ? sum[d] / count[d] : 0;
+        const double off = f.relative ? 100 * std::fabs(mean - normal) / normal : std::fabs(mean - normal) / 10;
+        if (off > worst) worst = off, worstDecade = d;
+    }
+    const double tolerance = f.relative ? f.tolerance : f.tolerance / 10;
+    return {std::string("decade means of ") + f.name + ", worst distance from the normal",
+            format(f.relative ? "within %.0f %%" : "within %.1f ", tolerance) + (f.relative ? "" : f.unit),
+            format(f.relative ? "%.2f %% (decade %.0f)" : "%.3f (decade %.0f)", worst, worstDecade)};
+}
+
+// --- Day by day -------------------------------------------------------------------------------
+
+struct DayCounts {
+    int outOfOrder = 0, grassAbove = 0, grassObserved = 0, grassMissing = 0, humidAbove = 0;
+    double vapourOff = 0, shareOff = 0;
+    int sunBeyondDay = 0, rainHoursWrong = 0, windOrder = 0, calm = 0, variable = 0, snowDays = 0;
+    int wetDays = 0, sectors[8] = {};
+    double gaugeOff = 0;
+};
+
+void countDay(const Observation& o, DayCounts& c) {
+    c.outOfOrder += !(o.Tn <= o.T && o.T <= o.Tx);
+    if (o.tgnObserved) c.grassObserved++, c.grassAbove += o.Tgn > o.Tn;
+    else c.grassMissing++;
+    c.humidAbove += o.u > 100;
+    c.vapourOff = std::max(c.vapourOff, std::fabs(o.e - EXW(o.T) * o.u / 100));
+    const double length = DAGLENGTE(LATITUDE, o.date.month, o.date.day);
+    c.sunBeyondDay += o.sS > length;
+    c.shareOff = std::max(c.shareOff, std::fabs(o.rS - 100 * o.sS / length));
+    c.rainHoursWrong += o.sR == 0 ? o.dR != 0 : (o.dR < 1 || o.dR > 24);
+    c.wetDays += o.sR > 0;
+    c.gaugeOff = std::max(c.gaugeOff, std::fabs(o.Rdvl - o.sR) / std::max(10, o.sR));
+    c.windOrder += o.f2 >= o.f9;
+    c.calm += o.DD == 0;
+    c.variable += o.DD == 999;
+    if (o.DD >= 1 && o.DD <= 360) c.sectors[((o.DD + 22) / 45) % 8]++;
+    c.snowDays += o.snowCode != ' ';
+}
+
+// Angstrom's relation fitted over the whole archive: global radiation over the clear-sky
+// (extraterrestrial) value against the relative sunshine.
+struct Angstrom {
+    double a, b, spread;
+};
+
+Angstrom fitAngstrom(const std::vector<Observation>& days) {
+    double n = 0, sx = 0, sy = 0, sxx = 0, sxy = 0, syy = 0;
+    for (const Observation& o : days) {
+        const double x = o.rS / 100.0, y = o.sQ / QNUL(LATITUDE, o.date.month, o.date.day);
+        n += 1, sx += x, sy += y, sxx += x * x, sxy += x * y, syy += y * y;
+    }
+    const double b = (n * sxy - sx * sy) / (n * sxx - sx * sx), a = (sy - b * sx) / n;
+    const double residual = (syy - a * sy - b * sxy) / n;
+    return {a, b, std::sqrt(std::max(0.0, residual))};
+}
+
+double lagOneAutocorrelation(const std::vector<Observation>& days) {
+    std::vector<double> anomaly;
+    for (const Observation& o : days)
+        if (inNormalPeriod(o.date)) anomaly.push_back(o.T - decadeNormal(N_T, decadeOfYear(o.date)));
+    double mean = 0;
+    for (double a : anomaly) mean += a;
+    mean /= static_cast<double>(anomaly.size());
+    double lagged = 0, variance = 0;
+    for (std::size_t i = 0; i < anomaly.size(); ++i) {
+        variance += (anomaly[i] - mean) * (anomaly[i] - mean);
+        if (i > 0) lagged += (anomaly[i] - mean) * (anomaly[i - 1] - mean);
+    }
+    return lagged / variance;
+}
+
+// --- Seasons ----------------------------------------------------------------------------------
+
+struct Year {
+    double hellmann = 0;      // winter ending in this year
+    double summerNumber = 0;  // 1 April - 30 September
+    double surplus = 0, deficit = 0;  // running precipitation surplus over Makkink, summer half-year
+    double rain = 0, temperature = 0, days = 0;
+};
+
+std::map<int, Year> seasonsOf(const std::vector<Observation>& days) {
+    std::map<int, Year> years;
+    for (const Observation& o : days) {
+        const Date d = o.date;
+        if (inWinterHalf(d) && o.T < 0) years[winterOf(d) + 1].hellmann -= o.T / 10.0;
+        Year& y = years[d.year];
+        y.rain += o.Rdvl / 10.0, y.temperature += o.T / 10.0, y.days += 1;
+        if (inWinterHalf(d)) continue;
+        if (o.T > 150) y.summerNumber += (o.T - 150) / 10.0;
+        y.surplus += (o.Rdvl - MAKKINK(o.sQ, o.T)) / 10.0;
+        y.deficit = std::min(y.deficit, y.surplus);
+    }
+    return years;
+}
+
+int rankOf(const std::map<int, Year>& years, int year, double Year::*figure, bool largest) {
+    int rank = 1;
+    for (const auto& [y, v] : years) {
+        if (y < NORMAL_FIRST_YEAR || y > NORMAL_LAST_YEAR || y == year) continue;
+        rank += largest ? v.*figure > years.at(year).*figure : v.*figure < years.at(year).*figure;
+    }
+    return rank;
+}
+
+void addSeasonRows(const std::map<int, Year>& years, std::vector<Row>& rows) {
+    for (int y : {1942, 1947, 1963})
+        rows.push_back({format("Hellmann number of winter %.0f/%02.0f", y - 1, y % 100), "above 250",
+                        format("%.1f", years.at(y).hellmann)});
+    rows.push_back({"Hellmann number of winter 1955/56", "above 100", format("%.1f", years.at(1956).hellmann)});
+    int mild = 0;
+    for (int y = NORMAL_FIRST_YEAR; y <= NORMAL_LAST_YEAR; ++y) mild += years.at(y).hellmann < 20;
+    rows.push_back({"winters 1941/42-1970/71 with a Hellmann number below 20", "at least 5", format("%.0f", mild)});
+    for (int y : {1947, 1959})
+        rows.push_back({format("summer %.0f: summer number (rank among 1942-1971)", y), "one of the two largest",
+                        format("%.1f (%.0f)", years.at(y).summerNumber,
+                               rankOf(years, y, &Year::summerNumber, true))});
+    for (int y : {1954, 1965})
+        rows.push_back({format("summer %.0f: summer number", y), "below 50", format("%.1f", years.at(y).summerNumber)});
+    for (int y : {1947, 1959})
+        rows.push_back({format("summer %.0f: maximal precipitation deficit, mm (rank)", y), "beyond 200",
+                        format("%.1f (%.0f)", -years.at(y).deficit, rankOf(years, y, &Year::deficit, false))});
+}
+
+// --- Output -----------------------------------------------------------------------------------
+
+std::vector<Row> dayRows(const std::vector<Observation>& days) {
+    DayCounts c;
+    for (const Observation& o : days) countDay(o, c);
+    const Angstrom fit = fitAngstrom(days);
+    const char* SECTOR[8] = {"N", "NE", "E", "SE", "S", "SW", "W", "NW"};
+    const int prevailing = static_cast<int>(std::max_element(c.sectors, c.sectors + 8) - c.sectors);
+    const double n = static_cast<double>(days.size());
+    return {
+        {"days with Tn <= T <= Tx broken", "0", format("%.0f", c.outOfOrder)},
+        {"nights with Tgn at or below Tn", "most", format("%.1f %%", 100.0 * (c.grassObserved - c.grassAbove) / c.grassObserved)},
+        {"winter nights with Tgn not observed", "a few", format("%.0f", c.grassMissing)},
+        {"days with u above 100", "0", format("%.0f", c.humidAbove)},
+        {"largest |e - EXW(T) u / 100|, tenths of hPa", "rounding (0.5)", format("%.3f", c.vapourOff)},
+        {"days with sS above the day length", "0", format("%.0f", c.sunBeyondDay)},
+        {"largest |rS - 100 sS / day length|, %", "rounding (0.5)", format("%.3f", c.shareOff)},
+        {"Angstrom fit sQ / Q0 = a + b rS / 100", "b > 0, small scatter", format("a = %.3f, b = %.3f", fit.a, fit.b) + format(", scatter %.3f", fit.spread)},
+        {"days with dR not 0 when dry or not 1-24 when wet", "0", format("%.0f", c.rainHoursWrong)},
+        {"wet days", "", format("%.1f %%", 100 * c.wetDays / n)},
+        {"largest |Rdvl - sR| / max(sR, 1 mm)", "close", format("%.3f", c.gaugeOff)},
+        {"days with f2 not below f9", "0", format("%.0f", c.windOrder)},
+        {"prevailing wind sector (of eight)", "SW", SECTOR[prevailing]},
+        {"calm days (DD 0) / variable (DD 999, code 9)", "a few", format("%.0f / %.0f", c.calm, c.variable)},
+        {"days with snow cover (code 5, 6 or 7)", "cold days after snowfall", format("%.0f", c.snowDays)},
+        {"lag-1 autocorrelation of daily T anomalies", "0.7-0.9", format("%.3f", lagOneAutocorrelation(days))},
+    };
+}
+
+void printTable(const std::vector<Row>& rows, std::ostream& out) {
+    out << "| Figure | Required | Sample archive |\n|---|---|---|\n";
+    for (const Row& r : rows) out << "| " << r.figure << " | " << r.required << " | " << r.found << " |\n";
+}
+
+void printYears(const std::map<int, Year>& years, std::ostream& out) {
+    out << "\n| Year | Hellmann (winter ending) | Summer number | Max. deficit (mm) | Rdvl (mm) | Mean T (degC) |\n"
+           "|---|---|---|---|---|---|\n";
+    for (int y = NORMAL_FIRST_YEAR; y <= NORMAL_LAST_YEAR; ++y) {
+        const Year& v = years.at(y);
+        out << "| " << y << format(" | %.1f", v.hellmann) << format(" | %.1f", v.summerNumber)
+            << format(" | %.1f", -v.deficit) << format(" | %.0f", v.rain)
+            << format(" | %.2f |\n", v.temperature / v.days);
+    }
+}
+
+}  // namespace
+
+void printReport(const std::vector<Observation>& days, std::ostream& out) {
+    std::vector<Row> rows;
+    bool consecutive = !days.empty() && days.front().date == FIRST_DAY;
+    for (std::size_t i = 1; i < days.size(); ++i) consecutive = consecutive && days[i].date == nextDate(days[i - 1].date);
+    rows.push_back({"records of 96 bytes, 1 June 1941 - 31 December 1971, consecutive", "11171",
+                    format("%.0f", static_cast<double>(days.size())) + (consecutive ? ", consecutive" : ", NOT consecutive")});
+    for (const DecadeField& f : DECADE_FIELDS) rows.push_back(decadeRow(days, f));
+    const std::vector<Row> daily = dayRows(days);
+    rows.insert(rows.end(), daily.begin(), daily.end());
+    const std::map<int, Year> years = seasonsOf(days);
+    addSeasonRows(years, rows);
+    printTable(rows, out);
+    printYears(years, out);
+}
+
+}  // namespace gensample
