@@ -1,12 +1,6 @@
 // Reproducible random numbers for the synthetic weather: the same bits from every compiler and library
 #pragma once
 
-// A fused multiply-add rounds differently from a multiply and an add, so the generator's arithmetic
-// must never be contracted. GCC in ISO mode does not contract; Clang needs telling.
-#if defined(__clang__)
-#pragma STDC FP_CONTRACT OFF
-#endif
-
 #include <cmath>
 #include <cstdint>
 #include <random>

@@ -34,7 +34,7 @@ void Model::temperature() {
         const double slow = SD_SLOW[m] * latent_.tSlow[i] + SD_SEASON[m] * latent_.tSeason[i];
         // A remembered season was one settled type of weather, less changeable than other seasons.
         // Summer heat comes in spells hotter than the cool spells are cool.
-        const double x = latent_.tFast[i], skew = !inWinterHalf(dates_[i]) && x > 0 ? 1 + 0.2 * x : 1;
+        const double x = latent_.tFast[i], skew = !inWinterHalf(dates_[i]) && x > 0 ? std::min(1 + 0.2 * x, 1.4) : 1;
         const double fast = (1 - 0.3 * forcing_.named[i]) * SD_FAST[m] * x * skew;
         const double anomaly = fast + (1 - forcing_.named[i]) * slow + forcing_.temperature[i];
         raw[i] = dailyNormal(N_T, dates_[i]) + 10 * anomaly;

@@ -175,7 +175,7 @@ void addSeasonRows(const std::map<int, Year>& years, std::vector<Row>& rows) {
         rows.push_back({format("summer %.0f: summer number", y), "below 50", format("%.1f", years.at(y).summerNumber)});
     for (int y : {1947, 1959})
         rows.push_back({format("summer %.0f: maximal precipitation deficit, mm (rank)", y), "beyond 200",
-                        format("%.1f (%.0f)", -years.at(y).deficit, rankOf(years, y, &Year::deficit, false))});
+                        format("%.1f (%.0f)", 0.0 - years.at(y).deficit, rankOf(years, y, &Year::deficit, false))});
 }
 
 // --- Output -----------------------------------------------------------------------------------
@@ -192,13 +192,13 @@ std::vector<Row> dayRows(const std::vector<Observation>& days) {
         {"nights with Tgn at or below Tn", "most", format("%.1f %%", 100.0 * (c.grassObserved - c.grassAbove) / c.grassObserved)},
         {"winter nights with Tgn not observed", "a few", format("%.0f", c.grassMissing)},
         {"days with u above 100", "0", format("%.0f", c.humidAbove)},
-        {"largest |e - EXW(T) u / 100|, tenths of hPa", "rounding (0.5)", format("%.3f", c.vapourOff)},
+        {"largest distance of e from EXW(T) u / 100, tenths of hPa", "rounding (0.5)", format("%.3f", c.vapourOff)},
         {"days with sS above the day length", "0", format("%.0f", c.sunBeyondDay)},
-        {"largest |rS - 100 sS / day length|, %", "rounding (0.5)", format("%.3f", c.shareOff)},
+        {"largest distance of rS from 100 sS / day length, %", "rounding (0.5)", format("%.3f", c.shareOff)},
         {"Angstrom fit sQ / Q0 = a + b rS / 100", "b > 0, small scatter", format("a = %.3f, b = %.3f", fit.a, fit.b) + format(", scatter %.3f", fit.spread)},
         {"days with dR not 0 when dry or not 1-24 when wet", "0", format("%.0f", c.rainHoursWrong)},
         {"wet days", "", format("%.1f %%", 100 * c.wetDays / n)},
-        {"largest |Rdvl - sR| / max(sR, 1 mm)", "close", format("%.3f", c.gaugeOff)},
+        {"largest distance of Rdvl from sR, as a share of sR (at least 1 mm)", "close", format("%.3f", c.gaugeOff)},
         {"days with f2 not below f9", "0", format("%.0f", c.windOrder)},
         {"prevailing wind sector (of eight)", "SW", SECTOR[prevailing]},
         {"calm days (DD 0) / variable (DD 999, code 9)", "a few", format("%.0f / %.0f", c.calm, c.variable)},
@@ -218,7 +218,7 @@ void printYears(const std::map<int, Year>& years, std::ostream& out) {
     for (int y = NORMAL_FIRST_YEAR; y <= NORMAL_LAST_YEAR; ++y) {
         const Year& v = years.at(y);
         out << "| " << y << format(" | %.1f", v.hellmann) << format(" | %.1f", v.summerNumber)
-            << format(" | %.1f", -v.deficit) << format(" | %.0f", v.rain)
+            << format(" | %.1f", 0.0 - v.deficit) << format(" | %.0f", v.rain)
             << format(" | %.2f |\n", v.temperature / v.days);
     }
 }
