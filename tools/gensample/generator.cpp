@@ -20,14 +20,14 @@ std::vector<bool> Model::all() const {
     return counts;
 }
 
-Calibration Model::byDecade(NormalColumn column) const {
-    Calibration c{decade_, all(), std::vector<double>(37, 0.0), 0, 0};
+Calibration Model::byDecade(NormalColumn column, double low, double high) const {
+    Calibration c{decade_, all(), std::vector<double>(37, 0.0), low, high};
     for (int d = 1; d <= 36; ++d) c.target[d] = decadeNormal(column, d);
     return c;
 }
 
-Calibration Model::byMonth(const double (&target)[13]) const {
-    Calibration c{{}, all(), std::vector<double>(target, target + 13), 0, 0};
+Calibration Model::byMonth(const double (&target)[13], double low, double high) const {
+    Calibration c{{}, all(), std::vector<double>(target, target + 13), low, high};
     for (const Date& d : dates_) c.groupOf.push_back(d.month);
     return c;
 }

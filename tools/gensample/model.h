@@ -41,8 +41,9 @@ public:
     const std::vector<Observation>& days() const { return obs_; }
 
 private:
-    Calibration byDecade(NormalColumn column) const;
-    Calibration byMonth(const double (&target)[13]) const;
+    // Fits to the decade normals of a column, or to a target per month, over the normal period.
+    Calibration byDecade(NormalColumn column, double low, double high) const;
+    Calibration byMonth(const double (&target)[13], double low, double high) const;
     std::vector<bool> all() const;
     void rainHours();
     void windDirection(std::size_t i);

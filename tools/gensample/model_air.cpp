@@ -20,7 +20,6 @@ constexpr double SUN_WITH_WARMTH[13] = {0, -0.35, -0.3, -0.1, 0.2, 0.35, 0.45, 0
 // Share of days with rain.
 constexpr double WET_DAYS[13] = {0, 0.56, 0.52, 0.46, 0.42, 0.40, 0.42, 0.45, 0.48, 0.47, 0.50, 0.56, 0.57};
 
-
 constexpr double SUN_SPREAD = 0.30;  // the day's sunshine share around its expectation
 constexpr double MAX_SUN_SHARE = 0.94;
 constexpr Date MEASURED_SUNSHINE{1945, 6, 1};  // before it sunshine was estimated, to half hours
@@ -34,14 +33,13 @@ void Model::temperature() {
         const double slow = SD_SLOW[m] * latent_.tSlow[i] + SD_SEASON[m] * latent_.tSeason[i];
         // A remembered season was one settled type of weather, less changeable than other seasons.
         // Summer heat comes in spells hotter than the cool spells are cool.
-        const double x = latent_.tFast[i], skew = !inWinterHalf(dates_[i]) && x > 0 ? std::min(1 + 0.2 * x, 1.4) : 1;
+        const double x = latent_.tFast[i];
+        const double skew = !inWinterHalf(dates_[i]) && x > 0 ? std::min(1 + 0.2 * x, 1.4) : 1;
         const double fast = (1 - 0.3 * forcing_.named[i]) * SD_FAST[m] * x * skew;
         const double anomaly = fast + (1 - forcing_.named[i]) * slow + forcing_.temperature[i];
         raw[i] = dailyNormal(N_T, dates_[i]) + 10 * anomaly;
     }
-    Calibration c = byDecade(N_T);
-    c.low = -100;
-    c.high = 100;
+    const Calibration c = byDecade(N_T, -100, 100);
     auto value = [&](std::size_t i, double shift) { return whole(raw[i] + shift); };
     const std::vector<double> shift = calibrate(c, value);
     for (std::size_t i = 0; i < dates_.size(); ++i) obs_[i].T = value(i, shift[decade_[i]]);
@@ -59,9 +57,7 @@ void Model::rainChance() {
                           0.5 * regime_[i] + forcing_.sun[i];
         wetTendency_[i] = -0.6 * sunTendency_[i] + 0.8 * latent_.wetNoise[i] + 0.5 * regime_[i] + forcing_.wet[i];
     }
-    Calibration c = byMonth(WET_DAYS);
-    c.low = -6;
-    c.high = 6;
+    const Calibration c = byMonth(WET_DAYS, -6, 6);
     auto isWet = [&](std::size_t i, double threshold) { return wetTendency_[i] > threshold ? 1.0 : 0.0; };
     const std::vector<double> threshold = calibrate(c, isWet);
     wetExcess_.assign(n, -1);
@@ -74,9 +70,7 @@ void Model::rainAmount() {
     for (std::size_t i = 0; i < dates_.size(); ++i)
         if (wetExcess_[i] >= 0)
             raw[i] = latent_.amount[i] * clampTo(0.8 + 0.25 * wetExcess_[i], 0.8, 1.8) * detExp(0.2 * regime_[i]);
-    Calibration c = byDecade(N_SR);
-    c.low = 0;
-    c.high = 300;
+    const Calibration c = byDecade(N_SR, 0, 300);
     auto tenths = [&](std::size_t i, double scale) { return raw[i] > 0 ? std::max(1, whole(raw[i] * scale)) : 0; };
     const std::vector<double> scale = calibrate(c, [&](std::size_t i, double s) { return tenths(i, s); });
     for (std::size_t i = 0; i < dates_.size(); ++i) {
@@ -92,11 +86,10 @@ void Model::rainHours() {
     // More rain takes longer to fall, though a heavy shower can pour it out in an hour.
     auto hours = [&](std::size_t i, double pace) {
         const int sR = obs_[i].sR;
-        return sR == 0 ? 0 : std::clamp(whole(pace * std::sqrt(sR / 10.0) * detExp(0.3 * latent_.hours[i])), 1, 24);
+        if (sR == 0) return 0;
+        return std::clamp(whole(pace * std::sqrt(sR / 10.0) * detExp(0.3 * latent_.hours[i])), 1, 24);
     };
-    Calibration c = byDecade(N_DR);
-    c.low = 0;
-    c.high = 30;
+    const Calibration c = byDecade(N_DR, 0, 30);
     const std::vector<double> pace = calibrate(c, hours);
     for (std::size_t i = 0; i < dates_.size(); ++i) obs_[i].dR = hours(i, pace[decade_[i]]);
 }
@@ -112,9 +105,7 @@ void Model::sunshine() {
         if (dates_[i] < MEASURED_SUNSHINE) return std::min(possible, 5 * whole(share * dayLength_[i] / 5));
         return std::min(possible, whole(share * dayLength_[i]));
     };
-    Calibration c = byDecade(N_SS);
-    c.low = -3;
-    c.high = 3;
+    const Calibration c = byDecade(N_SS, -3, 3);
     const std::vector<double> level = calibrate(c, [&](std::size_t i, double l) { return tenths(i, l); });
     sunShare_.resize(n);
     for (std::size_t i = 0; i < n; ++i) {
@@ -126,13 +117,13 @@ void Model::sunshine() {
 
 void Model::extremes() {
     // A sunny day warms more by day and, under the clear sky that goes with it, cools more by night.
-    auto spread = [&](std::size_t i, double noise) { return (0.45 + 1.1 * sunShare_[i]) * detExp(0.18 * noise); };
-    auto maximum = [&](std::size_t i, double f) { return obs_[i].T + std::max(1, whole(f * spread(i, latent_.rangeMax[i]))); };
-    auto minimum = [&](std::size_t i, double f) { return obs_[i].T - std::max(1, whole(f * spread(i, latent_.rangeMin[i]))); };
-    Calibration cx = byDecade(N_TX), cn = byDecade(N_TN);
-    cx.low = cn.low = 0;
-    cx.high = cn.high = 300;
-    const std::vector<double> fx = calibrate(cx, maximum), fn = calibrate(cn, minimum);
+    auto range = [&](std::size_t i, double f, double noise) {
+        return std::max(1, whole(f * (0.45 + 1.1 * sunShare_[i]) * detExp(0.18 * noise)));
+    };
+    auto maximum = [&](std::size_t i, double f) { return obs_[i].T + range(i, f, latent_.rangeMax[i]); };
+    auto minimum = [&](std::size_t i, double f) { return obs_[i].T - range(i, f, latent_.rangeMin[i]); };
+    const std::vector<double> fx = calibrate(byDecade(N_TX, 0, 300), maximum);
+    const std::vector<double> fn = calibrate(byDecade(N_TN, 0, 300), minimum);
     for (std::size_t i = 0; i < dates_.size(); ++i) {
         obs_[i].Tx = maximum(i, fx[decade_[i]]);
         obs_[i].Tn = minimum(i, fn[decade_[i]]);

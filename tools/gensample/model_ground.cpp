@@ -32,9 +32,7 @@ void Model::wind() {
     std::vector<double> raw(dates_.size());
     for (std::size_t i = 0; i < dates_.size(); ++i)
         raw[i] = detExp(0.40 * latent_.wind[i] + 0.12 * wetTendency_[i]);
-    Calibration c = byDecade(N_F9);
-    c.low = 0;
-    c.high = 300;
+    const Calibration c = byDecade(N_F9, 0, 300);
     auto tenths = [&](std::size_t i, double scale) { return std::max(1, whole(scale * raw[i])); };
     const std::vector<double> scale = calibrate(c, [&](std::size_t i, double s) { return tenths(i, s); });
     for (std::size_t i = 0; i < dates_.size(); ++i) {
@@ -92,13 +90,12 @@ void Model::grassMinimum() {
         raw[i] = (0.3 + 1.4 * sunShare_[i]) * detExp(0.45 * latent_.grass[i] - 0.15 * latent_.wind[i]) *
                  (snowDepth_[i] > 0 ? 1.5 : 1.0);
     }
-    Calibration c = byDecade(N_TGN);
+    Calibration c = byDecade(N_TGN, 0, 300);
     c.counts = counts;
-    c.low = 0;
-    c.high = 300;
     auto value = [&](std::size_t i, double loss) { return obs_[i].Tn - whole(loss * raw[i] - 4); };
     const std::vector<double> loss = calibrate(c, value);
-    for (std::size_t i = 0; i < dates_.size(); ++i) obs_[i].Tgn = obs_[i].tgnObserved ? value(i, loss[decade_[i]]) : 0;
+    for (std::size_t i = 0; i < dates_.size(); ++i)
+        if (obs_[i].tgnObserved) obs_[i].Tgn = value(i, loss[decade_[i]]);
 }
 
 void Model::humidity() {
@@ -110,11 +107,11 @@ void Model::humidity() {
         raw[i] = 0.45 * latent_.humidity[i] + 0.6 * (sunShare_[i] - 0.35) - (o.sR > 0 ? 0.35 : 0.0) +
                  (forcing_.flow[i] == Flow::ContinentalEast ? 0.2 : 0.0);
     }
-    auto relative = [&](std::size_t i, double level) { return std::clamp(whole(100 - detExp(level + raw[i])), 25, 100); };
+    auto relative = [&](std::size_t i, double level) {
+        return std::clamp(whole(100 - detExp(level + raw[i])), 25, 100);
+    };
     auto vapour = [&](std::size_t i, double level) { return whole(saturation[i] * relative(i, level) / 100); };
-    Calibration c = byDecade(N_E);
-    c.low = -6;
-    c.high = 6;
+    const Calibration c = byDecade(N_E, -6, 6);
     const std::vector<double> level = calibrate(c, vapour);
     for (std::size_t i = 0; i < dates_.size(); ++i) {
         Observation& o = obs_[i];
@@ -131,9 +128,7 @@ void Model::radiation() {
     for (std::size_t i = 0; i < dates_.size(); ++i)
         raw[i] = QNUL(LATITUDE, dates_[i].month, dates_[i].day) * (0.20 + 0.52 * obs_[i].rS / 100.0) *
                  (1 + 0.03 * latent_.radiation[i]);
-    Calibration c = byDecade(N_SQ);
-    c.low = 0;
-    c.high = 5;
+    const Calibration c = byDecade(N_SQ, 0, 5);
     auto value = [&](std::size_t i, double f) { return whole(f * raw[i]); };
     const std::vector<double> factor = calibrate(c, value);
     for (std::size_t i = 0; i < dates_.size(); ++i) obs_[i].sQ = value(i, factor[decade_[i]]);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <stdexcept>
 #include <string>
 
 #include "formulas/untformules.h"
@@ -16,10 +17,11 @@ namespace {
 
 constexpr double LATITUDE = 52.55;
 
-std::string format(const char* pattern, double a, double b = 0) {
-    char text[128];
-    std::snprintf(text, sizeof text, pattern, a, b);
-    return text;
+template <class... Values>
+std::string text(const char* pattern, Values... values) {
+    char buffer[160];
+    std::snprintf(buffer, sizeof buffer, pattern, values...);
+    return buffer;
 }
 
 struct Row {
@@ -61,8 +63,8 @@ Row decadeRow(const std::vector<Observation>& days, const DecadeField& f) {
     }
     const double tolerance = f.relative ? f.tolerance : f.tolerance / 10;
     return {std::string("decade means of ") + f.name + ", worst distance from the normal",
-            format(f.relative ? "within %.0f %%" : "within %.1f ", tolerance) + (f.relative ? "" : f.unit),
-            format(f.relative ? "%.2f %% (decade %.0f)" : "%.3f (decade %.0f)", worst, worstDecade)};
+            text(f.relative ? "within %.0f %%" : "within %.1f ", tolerance) + (f.relative ? "" : f.unit),
+            text(f.relative ? "%.2f %% (decade %d)" : "%.3f (decade %d)", worst, worstDecade)};
 }
 
 // --- Day by day -------------------------------------------------------------------------------
@@ -159,52 +161,59 @@ int rankOf(const std::map<int, Year>& years, int year, double Year::*figure, boo
     return rank;
 }
 
-void addSeasonRows(const std::map<int, Year>& years, std::vector<Row>& rows) {
+void addWinterRows(const std::map<int, Year>& years, std::vector<Row>& rows) {
     for (int y : {1942, 1947, 1963})
-        rows.push_back({format("Hellmann number of winter %.0f/%02.0f", y - 1, y % 100), "above 250",
-                        format("%.1f", years.at(y).hellmann)});
-    rows.push_back({"Hellmann number of winter 1955/56", "above 100", format("%.1f", years.at(1956).hellmann)});
+        rows.push_back({text("Hellmann number of winter %d/%02d", y - 1, y % 100), "above 250",
+                        text("%.1f", years.at(y).hellmann)});
+    rows.push_back({"Hellmann number of winter 1955/56", "above 100", text("%.1f", years.at(1956).hellmann)});
     int mild = 0;
     for (int y = NORMAL_FIRST_YEAR; y <= NORMAL_LAST_YEAR; ++y) mild += years.at(y).hellmann < 20;
-    rows.push_back({"winters 1941/42-1970/71 with a Hellmann number below 20", "at least 5", format("%.0f", mild)});
+    rows.push_back({"winters 1941/42-1970/71 with a Hellmann number below 20", "at least 5", text("%d", mild)});
+}
+
+void addSummerRows(const std::map<int, Year>& years, std::vector<Row>& rows) {
     for (int y : {1947, 1959})
-        rows.push_back({format("summer %.0f: summer number (rank among 1942-1971)", y), "one of the two largest",
-                        format("%.1f (%.0f)", years.at(y).summerNumber,
-                               rankOf(years, y, &Year::summerNumber, true))});
+        rows.push_back({text("summer %d: summer number (rank among 1942-1971)", y), "one of the two largest",
+                        text("%.1f (%d)", years.at(y).summerNumber, rankOf(years, y, &Year::summerNumber, true))});
     for (int y : {1954, 1965})
-        rows.push_back({format("summer %.0f: summer number", y), "below 50", format("%.1f", years.at(y).summerNumber)});
+        rows.push_back({text("summer %d: summer number", y), "below 50", text("%.1f", years.at(y).summerNumber)});
     for (int y : {1947, 1959})
-        rows.push_back({format("summer %.0f: maximal precipitation deficit, mm (rank)", y), "beyond 200",
-                        format("%.1f (%.0f)", 0.0 - years.at(y).deficit, rankOf(years, y, &Year::deficit, false))});
+        rows.push_back({text("summer %d: maximal precipitation deficit, mm (rank)", y), "beyond 200",
+                        text("%.1f (%d)", 0.0 - years.at(y).deficit, rankOf(years, y, &Year::deficit, false))});
 }
 
 // --- Output -----------------------------------------------------------------------------------
 
-std::vector<Row> dayRows(const std::vector<Observation>& days) {
-    DayCounts c;
-    for (const Observation& o : days) countDay(o, c);
+void addDayRows(const DayCounts& c, std::vector<Row>& rows) {
+    const double grassBelow = 100.0 * (c.grassObserved - c.grassAbove) / c.grassObserved;
+    rows.insert(rows.end(), {
+        {"days with Tn <= T <= Tx broken", "0", text("%d", c.outOfOrder)},
+        {"nights with Tgn at or below Tn", "most", text("%.1f %%", grassBelow)},
+        {"winter nights with Tgn not observed", "a few", text("%d", c.grassMissing)},
+        {"days with u above 100", "0", text("%d", c.humidAbove)},
+        {"largest distance of e from EXW(T) u / 100, tenths of hPa", "rounding (0.5)", text("%.3f", c.vapourOff)},
+        {"days with sS above the day length", "0", text("%d", c.sunBeyondDay)},
+        {"largest distance of rS from 100 sS / day length, %", "rounding (0.5)", text("%.3f", c.shareOff)},
+        {"days with dR not 0 when dry or not 1-24 when wet", "0", text("%d", c.rainHoursWrong)},
+        {"largest distance of Rdvl from sR, as a share of sR (at least 1 mm)", "close", text("%.3f", c.gaugeOff)},
+        {"days with f2 not below f9", "0", text("%d", c.windOrder)},
+    });
+}
+
+void addWeatherRows(const std::vector<Observation>& days, const DayCounts& c, std::vector<Row>& rows) {
     const Angstrom fit = fitAngstrom(days);
     const char* SECTOR[8] = {"N", "NE", "E", "SE", "S", "SW", "W", "NW"};
-    const int prevailing = static_cast<int>(std::max_element(c.sectors, c.sectors + 8) - c.sectors);
+    const auto prevailing = std::max_element(c.sectors, c.sectors + 8) - c.sectors;
     const double n = static_cast<double>(days.size());
-    return {
-        {"days with Tn <= T <= Tx broken", "0", format("%.0f", c.outOfOrder)},
-        {"nights with Tgn at or below Tn", "most", format("%.1f %%", 100.0 * (c.grassObserved - c.grassAbove) / c.grassObserved)},
-        {"winter nights with Tgn not observed", "a few", format("%.0f", c.grassMissing)},
-        {"days with u above 100", "0", format("%.0f", c.humidAbove)},
-        {"largest distance of e from EXW(T) u / 100, tenths of hPa", "rounding (0.5)", format("%.3f", c.vapourOff)},
-        {"days with sS above the day length", "0", format("%.0f", c.sunBeyondDay)},
-        {"largest distance of rS from 100 sS / day length, %", "rounding (0.5)", format("%.3f", c.shareOff)},
-        {"Angstrom fit sQ / Q0 = a + b rS / 100", "b > 0, small scatter", format("a = %.3f, b = %.3f", fit.a, fit.b) + format(", scatter %.3f", fit.spread)},
-        {"days with dR not 0 when dry or not 1-24 when wet", "0", format("%.0f", c.rainHoursWrong)},
-        {"wet days", "", format("%.1f %%", 100 * c.wetDays / n)},
-        {"largest distance of Rdvl from sR, as a share of sR (at least 1 mm)", "close", format("%.3f", c.gaugeOff)},
-        {"days with f2 not below f9", "0", format("%.0f", c.windOrder)},
+    rows.insert(rows.end(), {
+        {"Angstrom fit sQ / Q0 = a + b rS / 100", "b > 0, small scatter",
+         text("a = %.3f, b = %.3f, scatter %.3f", fit.a, fit.b, fit.spread)},
+        {"wet days", "", text("%.1f %%", 100 * c.wetDays / n)},
         {"prevailing wind sector (of eight)", "SW", SECTOR[prevailing]},
-        {"calm days (DD 0) / variable (DD 999, code 9)", "a few", format("%.0f / %.0f", c.calm, c.variable)},
-        {"days with snow cover (code 5, 6 or 7)", "cold days after snowfall", format("%.0f", c.snowDays)},
-        {"lag-1 autocorrelation of daily T anomalies", "0.7-0.9", format("%.3f", lagOneAutocorrelation(days))},
-    };
+        {"calm days (DD 0) / variable (DD 999, code 9)", "a few", text("%d / %d", c.calm, c.variable)},
+        {"days with snow cover (code 5, 6 or 7)", "cold days after snowfall", text("%d", c.snowDays)},
+        {"lag-1 autocorrelation of daily T anomalies", "0.7-0.9", text("%.3f", lagOneAutocorrelation(days))},
+    });
 }
 
 void printTable(const std::vector<Row>& rows, std::ostream& out) {
@@ -217,25 +226,33 @@ void printYears(const std::map<int, Year>& years, std::ostream& out) {
            "|---|---|---|---|---|---|\n";
     for (int y = NORMAL_FIRST_YEAR; y <= NORMAL_LAST_YEAR; ++y) {
         const Year& v = years.at(y);
-        out << "| " << y << format(" | %.1f", v.hellmann) << format(" | %.1f", v.summerNumber)
-            << format(" | %.1f", 0.0 - v.deficit) << format(" | %.0f", v.rain)
-            << format(" | %.2f |\n", v.temperature / v.days);
+        out << text("| %d | %.1f | %.1f", y, v.hellmann, v.summerNumber)
+            << text(" | %.1f | %.0f | %.2f |\n", 0.0 - v.deficit, v.rain, v.temperature / v.days);
     }
+}
+
+bool wholePeriod(const std::vector<Observation>& days) {
+    if (days.size() != DAY_COUNT || days.front().date != FIRST_DAY) return false;
+    for (std::size_t i = 1; i < days.size(); ++i)
+        if (days[i].date != nextDate(days[i - 1].date)) return false;
+    return true;
 }
 
 }  // namespace
 
 void printReport(const std::vector<Observation>& days, std::ostream& out) {
-    std::vector<Row> rows;
-    bool consecutive = !days.empty() && days.front().date == FIRST_DAY;
-    for (std::size_t i = 1; i < days.size(); ++i) consecutive = consecutive && days[i].date == nextDate(days[i - 1].date);
-    rows.push_back({"records of 96 bytes, 1 June 1941 - 31 December 1971, consecutive", "11171",
-                    format("%.0f", static_cast<double>(days.size())) + (consecutive ? ", consecutive" : ", NOT consecutive")});
+    // The seasons' figures need every day of the period in its place.
+    if (!wholePeriod(days)) throw std::runtime_error("the archive does not hold every day of 1941-06-01 .. 1971-12-31");
+    std::vector<Row> rows{{"records of 96 bytes, 1 June 1941 - 31 December 1971, consecutive", "11171",
+                           text("%zu, consecutive", days.size())}};
     for (const DecadeField& f : DECADE_FIELDS) rows.push_back(decadeRow(days, f));
-    const std::vector<Row> daily = dayRows(days);
-    rows.insert(rows.end(), daily.begin(), daily.end());
+    DayCounts c;
+    for (const Observation& o : days) countDay(o, c);
+    addDayRows(c, rows);
+    addWeatherRows(days, c, rows);
     const std::map<int, Year> years = seasonsOf(days);
-    addSeasonRows(years, rows);
+    addWinterRows(years, rows);
+    addSummerRows(years, rows);
     printTable(rows, out);
     printYears(years, out);
 }
