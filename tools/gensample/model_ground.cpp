@@ -9,6 +9,7 @@ namespace gensample {
 namespace {
 
 constexpr int CALM = 10;                 // tenths of m/s: a day mean this low had no direction to report
+constexpr int SNOWFALL_AT_MOST = 5;      // tenths of degC: precipitation of a day this cold is snow
 constexpr double SNOW_THAW_ABOVE = 30;   // tenths of degC: no snow cover outlives a day this warm
 constexpr double LOST_UNDER_SNOW = 0.03; // share of snow nights whose grass thermometer was buried
 
@@ -69,10 +70,10 @@ void Model::snowCover() {
     for (std::size_t i = 0; i < dates_.size(); ++i) {
         Observation& o = obs_[i];
         const double mm = o.sR / 10.0;
-        if (o.sR > 0 && o.T <= 5) depth += mm;   // a millimetre of water falls as about a centimetre of snow
-        else depth -= 0.5 * mm;                  // rain eats into the cover
-        if (o.T > 0) depth -= 0.07 * o.T;
-        depth *= 0.97;                           // settling
+        if (o.sR > 0 && o.T <= SNOWFALL_AT_MOST) depth += mm;  // a millimetre of water, a centimetre of snow
+        else depth -= 0.5 * mm;                                  // rain eats into the cover
+        if (o.T > 0) depth -= 0.07 * o.T;                        // thaw: 0.7 cm a day per degree
+        depth *= 0.97;                                           // settling
         if (o.T > SNOW_THAW_ABOVE || depth < 0.5) depth = 0;
         snowDepth_[i] = depth;
         o.snowCode = snowCode(depth);
@@ -86,7 +87,8 @@ void Model::grassMinimum() {
         Observation& o = obs_[i];
         o.tgnObserved = !(snowDepth_[i] > 0 && latent_.tgnLost[i] < LOST_UNDER_SNOW);
         counts[i] = counts[i] && o.tgnObserved;
-        // Grass loses heat to a clear sky; wind stirs warmer air down and snow insulates the grass from the soil.
+        // Grass loses heat to a clear sky; wind stirs warmer air down; snow shields the grass from the
+        // soil's warmth.
         raw[i] = (0.3 + 1.4 * sunShare_[i]) * detExp(0.45 * latent_.grass[i] - 0.15 * latent_.wind[i]) *
                  (snowDepth_[i] > 0 ? 1.5 : 1.0);
     }

@@ -23,7 +23,7 @@ const std::vector<Spell> NAMED{
     {{1946, 12, 16}, {1947, 3, 14}, cold(-5.0)},
     {{1947, 1, 4}, {1947, 1, 16}, mild(4.0)},
     {{1947, 1, 20}, {1947, 3, 8}, cold(-4.5)},
-    // 1955/56: a mild January, then the coldest February of the century.
+    // 1955/56: a mild January, then a February of hard frost throughout.
     {{1956, 1, 1}, {1956, 1, 28}, mild(1.5)},
     {{1956, 1, 31}, {1956, 2, 29}, cold(-9.5)},
     {{1956, 3, 1}, {1956, 3, 10}, cold(-2.0)},
