@@ -40,7 +40,8 @@ double EXY(double T) {
 double TD(double E) {
     // A day without vapour (or with garbage in the field) has no dew point; the
     // caller must test the field, so reaching here is a fault, not a value.
-    if (!(E > 0)) RunError(ErrInvalidFloat, "invalid floating-point operation: dew point of vapour pressure " + std::to_string(E));
+    if (!(E > 0))
+        RunError(ErrInvalidFloat, "invalid floating-point operation: dew point of vapour pressure " + std::to_string(E));
     const double HULP = std::log(E) / LN10;
     return -2373 * (HULP - LOGBASIS) / (HULP - NOEMER);
 }
