@@ -15,7 +15,7 @@ struct Day {
     std::map<int, char> codes;                  // code characters by column (1-based)
 
     Day& Set(const std::string& label, int value) {
-        char buf[8];
+        char buf[16];
         std::snprintf(buf, sizeof buf, "%4d", value);
         fields[label] = buf;
         return *this;
