@@ -197,6 +197,8 @@ void ToonWaarnemingen::KIES(int16_t& KK, int16_t NN, int16_t NX) {
 }
 
 void ToonWaarnemingen::COMMANDOBALK(int16_t TAAL, int16_t KLIST) {
+    // A broken outline would let the bar's fill run over the whole screen.
+    SetLineStyle(SolidLn, 0, NormWidth);
     GRETIKET(80, 450, 559, 466, Red, Red);
     GRKLEUR(Yellow);
     OutTextXY(80, YCOMM, Tekst(SCOMM, TAAL));
@@ -242,7 +244,6 @@ void ToonWaarnemingen::MAAKGRAFIEK(int32_t RECNR) {
     XX = 26;
     if (F.Eof()) {
         // A window that begins past the archive's last day has nothing to show.
-        SetLineStyle(SolidLn, 0, NormWidth);
         FLUITEN();
         SLUITEN = true;
         return;
