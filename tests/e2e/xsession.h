@@ -16,6 +16,8 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <ostream>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -248,24 +250,29 @@ inline Picture Expected(const Framebuffer& fb, int scale) {
     return Expected(fb, scale, kScreenWidth * scale, kScreenHeight * scale);
 }
 
-inline std::string Show(const Rgb& c) {
-    return "(" + std::to_string(c.r) + ", " + std::to_string(c.g) + ", " + std::to_string(c.b) + ")";
+inline std::ostream& operator<<(std::ostream& os, const Rgb& c) {
+    return os << '(' << int{c.r} << ", " << int{c.g} << ", " << int{c.b} << ')';
 }
 
 // Empty when the pictures are equal; otherwise where and how they differ.
 inline std::string Difference(const Picture& want, const Picture& got) {
-    if (want.width != got.width || want.height != got.height)
-        return "the window is " + std::to_string(got.width) + " x " + std::to_string(got.height) + ", expected " +
-               std::to_string(want.width) + " x " + std::to_string(want.height);
+    std::ostringstream out;
+    if (want.width != got.width || want.height != got.height) {
+        out << "the window is " << got.width << " x " << got.height << ", expected " << want.width << " x "
+            << want.height;
+        return out.str();
+    }
     size_t count = 0, first = 0;
     for (size_t i = want.pixels.size(); i-- > 0;) {
         const Rgb &a = want.pixels[i], &b = got.pixels[i];
         if (a.r != b.r || a.g != b.g || a.b != b.b) ++count, first = i;
     }
     if (count == 0) return "";
-    int x = static_cast<int>(first % static_cast<size_t>(want.width)), y = static_cast<int>(first / want.width);
-    return std::to_string(count) + " pixels differ; the first at (" + std::to_string(x) + ", " + std::to_string(y) +
-           "): window " + Show(got.At(x, y)) + ", headless " + Show(want.At(x, y));
+    const int x = static_cast<int>(first % static_cast<size_t>(want.width));
+    const int y = static_cast<int>(first / static_cast<size_t>(want.width));
+    out << count << " pixels differ; the first at (" << x << ", " << y << "): window " << got.At(x, y)
+        << ", headless " << want.At(x, y);
+    return out.str();
 }
 
 // Asks the window to close as a window manager's close button does.
