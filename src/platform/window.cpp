@@ -127,8 +127,27 @@ void WindowBackend::Present(const Framebuffer& fb) {
     SDL_RenderPresent(renderer_);
 }
 
-void WindowBackend::HandleKeyDown(const SDL_Keysym& key) {
+// With NumLock off the keypad is the keyboard's second set of arrows and
+// editing keys; with NumLock on its digits arrive as text.
+SDL_Keycode KeypadAsEditing(const SDL_Keysym& key) {
+    if (key.mod & KMOD_NUM) return key.sym;
     switch (key.sym) {
+        case SDLK_KP_8: return SDLK_UP;
+        case SDLK_KP_2: return SDLK_DOWN;
+        case SDLK_KP_4: return SDLK_LEFT;
+        case SDLK_KP_6: return SDLK_RIGHT;
+        case SDLK_KP_7: return SDLK_HOME;
+        case SDLK_KP_1: return SDLK_END;
+        case SDLK_KP_9: return SDLK_PAGEUP;
+        case SDLK_KP_3: return SDLK_PAGEDOWN;
+        case SDLK_KP_0: return SDLK_INSERT;
+        case SDLK_KP_PERIOD: return SDLK_DELETE;
+        default: return key.sym;
+    }
+}
+
+void WindowBackend::HandleKeyDown(const SDL_Keysym& key) {
+    switch (KeypadAsEditing(key)) {
         case SDLK_UP: Special(72); break;
         case SDLK_DOWN: Special(80); break;
         case SDLK_LEFT: Special(75); break;

@@ -207,9 +207,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(WindowTest, KeysTypedAtTheWindowArriveAsTheKeyboardsCodes) {
     ASSERT_NO_FATAL_FAILURE(StartDisplay("1280x1024"));
-    // Down and Right step as arrows; a capital P typed as a letter steps too; Return confirms.
-    const std::vector<std::string> keys = {"Down", "Right", "shift+p", "Return"};
-    HeadlessRun headless = Headless("{Enter}{Down}{Right}P{Enter}");
+    // Down, Right and the keypad's Down (NumLock off) step as arrows; a capital
+    // P typed as a letter steps too; Return confirms.
+    const std::vector<std::string> keys = {"Down", "Right", "KP_Down", "shift+p", "Return"};
+    HeadlessRun headless = Headless("{Enter}{Down}{Right}{Down}P{Enter}");
     ASSERT_EQ(headless.shots.size(), keys.size() + 2);
     ASSERT_EQ(headless.trace.back(), "end keys");
 
