@@ -3,7 +3,7 @@
 set -euo pipefail
 PACKAGES=(g++ cmake ninja-build pkg-config make libsdl2-dev libpng-dev zlib1g-dev
           libgtest-dev libgmock-dev libbenchmark-dev console-setup-linux
-          xvfb xdotool x11-utils)
+          xvfb xdotool x11-utils libx11-dev)
 missing=()
 for p in "${PACKAGES[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <deque>
+#include <string>
 #include <vector>
 
 #include "platform/font.h"
@@ -47,14 +48,28 @@ private:
     std::vector<uint32_t> argb_ = std::vector<uint32_t>(kScreenWidth * kScreenHeight);
 };
 
+// Without a reachable display SDL falls back on drivers that show nothing, and
+// the program would wait for keys that nobody can type. Only drivers that put
+// a window in front of someone are tried; SDL_VIDEODRIVER still overrides.
+void InitVideo() {
+    const bool x11 = SDL_getenv("DISPLAY"), wayland = SDL_getenv("WAYLAND_DISPLAY");
+    std::string drivers = std::string(x11 ? "x11," : "") + (wayland ? "wayland," : "") + "KMSDRM";
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0) return;
+    throw NoDisplay{x11 || wayland ? SDL_GetError() : "neither DISPLAY nor WAYLAND_DISPLAY is set"};
+}
+
 void WindowBackend::Open(const std::string& caption) {
     // Ctrl+C in the terminal must end the program, not arrive as a window event.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) throw NoDisplay{SDL_GetError()};
+    InitVideo();
     int scale = scale_ > 0 ? scale_ : ChooseScale();
+    // Hidden until the renderer exists: making an OpenGL renderer replaces the
+    // window, and a window already shown would appear, vanish and come back.
     window_ = SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                               kScreenWidth * scale, kScreenHeight * scale, SDL_WINDOW_RESIZABLE);
+                               kScreenWidth * scale, kScreenHeight * scale,
+                               SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
     if (!window_) throw NoDisplay{SDL_GetError()};
     SDL_SetWindowMinimumSize(window_, kScreenWidth, kScreenHeight);
     renderer_ = SDL_CreateRenderer(window_, -1, 0);
@@ -64,6 +79,7 @@ void WindowBackend::Open(const std::string& caption) {
     texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
                                  kScreenWidth, kScreenHeight);
     if (!texture_) throw NoDisplay{SDL_GetError()};
+    SDL_ShowWindow(window_);
     SDL_StartTextInput();
     OpenAudio();
 }
@@ -111,8 +127,27 @@ void WindowBackend::Present(const Framebuffer& fb) {
     SDL_RenderPresent(renderer_);
 }
 
-void WindowBackend::HandleKeyDown(const SDL_Keysym& key) {
+// With NumLock off the keypad is the keyboard's second set of arrows and
+// editing keys; with NumLock on its digits arrive as text.
+SDL_Keycode KeypadAsEditing(const SDL_Keysym& key) {
+    if (key.mod & KMOD_NUM) return key.sym;
     switch (key.sym) {
+        case SDLK_KP_8: return SDLK_UP;
+        case SDLK_KP_2: return SDLK_DOWN;
+        case SDLK_KP_4: return SDLK_LEFT;
+        case SDLK_KP_6: return SDLK_RIGHT;
+        case SDLK_KP_7: return SDLK_HOME;
+        case SDLK_KP_1: return SDLK_END;
+        case SDLK_KP_9: return SDLK_PAGEUP;
+        case SDLK_KP_3: return SDLK_PAGEDOWN;
+        case SDLK_KP_0: return SDLK_INSERT;
+        case SDLK_KP_PERIOD: return SDLK_DELETE;
+        default: return key.sym;
+    }
+}
+
+void WindowBackend::HandleKeyDown(const SDL_Keysym& key) {
+    switch (KeypadAsEditing(key)) {
         case SDLK_UP: Special(72); break;
         case SDLK_DOWN: Special(80); break;
         case SDLK_LEFT: Special(75); break;
