@@ -103,11 +103,14 @@ void DrawFloodFill(Framebuffer& fb, const DrawState& st, int x, int y, uint8_t b
     int sx = st.port.x1 + x, sy = st.port.y1 + y;
     if (!InClip(st, sx, sy) || fb.At(sx, sy) == border) return;
     // The region is decided on the picture as it was, so a fill colour equal
-    // to a colour inside the region cannot make the fill run on forever.
-    std::vector<bool> seen(static_cast<size_t>(kScreenWidth) * kScreenHeight, false);
-    std::vector<std::pair<int, int>> todo{{sx, sy}};
-    seen[static_cast<size_t>(sy) * kScreenWidth + sx] = true;
-    std::vector<std::pair<int, int>> region;
+    // to a colour inside the region cannot make the fill run on forever. The
+    // work lists are kept between fills: every screen fills its boxes anew.
+    static std::vector<uint8_t> seen;
+    static std::vector<std::pair<int, int>> todo, region;
+    seen.assign(static_cast<size_t>(kScreenWidth) * kScreenHeight, 0);
+    todo.assign(1, {sx, sy});
+    region.clear();
+    seen[static_cast<size_t>(sy) * kScreenWidth + sx] = 1;
     while (!todo.empty()) {
         auto [px, py] = todo.back();
         todo.pop_back();
@@ -117,7 +120,7 @@ void DrawFloodFill(Framebuffer& fb, const DrawState& st, int x, int y, uint8_t b
             if (!InClip(st, nx[k], ny[k])) continue;
             size_t i = static_cast<size_t>(ny[k]) * kScreenWidth + nx[k];
             if (seen[i] || fb.At(nx[k], ny[k]) == border) continue;
-            seen[i] = true;
+            seen[i] = 1;
             todo.emplace_back(nx[k], ny[k]);
         }
     }

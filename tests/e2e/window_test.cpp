@@ -47,19 +47,10 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 // What a headless run of the same keys showed at each wait, and its trace.
-struct HeadlessRun {
-    int status = -1;
-    std::vector<std::string> trace;
-    std::vector<Framebuffer> shots;
-};
-
-HeadlessRun Headless(const std::string& keys) {
+testsupport::ProgramRun Headless(const std::string& keys) {
     TempDir dir;
     PutArchive(dir);
-    testsupport::ProgramRun run = testsupport::RunHeadless(dir.path(), keys);
-    HeadlessRun result{run.status, run.trace, {}};
-    for (size_t n = 1; n <= run.shotFiles.size(); ++n) result.shots.push_back(run.Shot(n));
-    return result;
+    return testsupport::RunHeadless(dir.path(), keys);
 }
 
 // The program in its window on the virtual display, started on a key script.
@@ -155,7 +146,7 @@ class WindowScaleTest : public WindowTest, public ::testing::WithParamInterface<
 TEST_P(WindowScaleTest, ShowsTheScriptedLanguageScreenAtItsScale) {
     const ScaleCase& c = GetParam();
     ASSERT_NO_FATAL_FAILURE(StartDisplay(c.screen));
-    HeadlessRun headless = Headless("{Right}");
+    testsupport::ProgramRun headless = Headless("{Right}");
     ASSERT_EQ(headless.shots.size(), 2u);
     WindowedProgram program(*display_, "{Right}", c.options);
     ASSERT_EQ(program.WaitForWindow(), "");
@@ -184,7 +175,7 @@ class WindowRepaintTest : public WindowTest, public ::testing::WithParamInterfac
 TEST_P(WindowRepaintTest, ShowsThePictureAgain) {
     const RepaintCase& c = GetParam();
     ASSERT_NO_FATAL_FAILURE(StartDisplay("1280x1024"));
-    HeadlessRun headless = Headless("{Right}");
+    testsupport::ProgramRun headless = Headless("{Right}");
     ASSERT_EQ(headless.shots.size(), 2u);
     WindowedProgram program(*display_, "{Right}");
     ASSERT_EQ(program.WaitForWindow(), "");
@@ -210,7 +201,7 @@ TEST_F(WindowTest, KeysTypedAtTheWindowArriveAsTheKeyboardsCodes) {
     // Down, Right and the keypad's Down (NumLock off) step as arrows; a capital
     // P typed as a letter steps too; Return confirms.
     const std::vector<std::string> keys = {"Down", "Right", "KP_Down", "shift+p", "Return"};
-    HeadlessRun headless = Headless("{Enter}{Down}{Right}{Down}P{Enter}");
+    testsupport::ProgramRun headless = Headless("{Enter}{Down}{Right}{Down}P{Enter}");
     ASSERT_EQ(headless.shots.size(), keys.size() + 2);
     ASSERT_EQ(headless.trace.back(), "end keys");
 
@@ -228,7 +219,7 @@ TEST_F(WindowTest, KeysTypedAtTheWindowArriveAsTheKeyboardsCodes) {
 
 TEST_F(WindowTest, CloseButtonConfirmsTheFramedLanguageAndQuitEndsTheRun) {
     ASSERT_NO_FATAL_FAILURE(StartDisplay("1280x1024"));
-    HeadlessRun headless = Headless("{Right}{Close}{Up}{Enter}");
+    testsupport::ProgramRun headless = Headless("{Right}{Close}{Up}{Enter}");
     ASSERT_EQ(headless.status, 0);
     ASSERT_EQ(headless.shots.size(), 4u);
 
@@ -260,7 +251,7 @@ class WindowStopTest : public WindowTest, public ::testing::WithParamInterface<S
 
 TEST_P(WindowStopTest, SignalClosesTheWindowAndEndsWithItsStatus) {
     ASSERT_NO_FATAL_FAILURE(StartDisplay("1280x1024"));
-    HeadlessRun headless = Headless("{Enter}");
+    testsupport::ProgramRun headless = Headless("{Enter}");
     ASSERT_EQ(headless.shots.size(), 2u);
     WindowedProgram program(*display_, "{Enter}");
     ASSERT_EQ(program.WaitForWindow(), "");
