@@ -47,14 +47,8 @@ void SchermListing::Run() {
         KOPPEN();
         LISTEN(RECNR);
         COMMANDOBALK(TAAL, KLIST);
-        do {
-            KLMM = KLIST;
-            KIES(KLIST, 1, 11);
-            GRKLEUR(Red);
-            Kader(KLMM);
-            GRKLEUR(Yellow);
-            Kader(KLIST);
-        } while (!UIT);
+        KIESLUS(
+            KLIST, KLMM, UIT, [this] { KIES(KLIST, 1, 11); }, [this](int16_t k) { Kader(k); }, Red);
         VoerUit();
     }
 }

@@ -156,14 +156,8 @@ void ToonWaarnemingen::Run() {
 void ToonWaarnemingen::BalkKader(int16_t k) { Rectangle((k - 1) * 48 + 80, 450, k * 48 + 79, 466); }
 
 void ToonWaarnemingen::Kies() {
-    do {
-        KLMM = KLIST;
-        KIES(KLIST, 1, 10);
-        GRKLEUR(Red);
-        BalkKader(KLMM);
-        GRKLEUR(Yellow);
-        BalkKader(KLIST);
-    } while (!UIT);
+    KIESLUS(
+        KLIST, KLMM, UIT, [this] { KIES(KLIST, 1, 10); }, [this](int16_t k) { BalkKader(k); }, Red);
 }
 
 void ToonWaarnemingen::VoerUit() {
