@@ -8,7 +8,7 @@
 #include "formulas/untformules.h"
 #include "platform/graph.h"
 #include "shell/menuviews.h"
-#include "toolkit/untgraphics.h"
+#include "toolkit/untgrafisch.h"
 #include "toolkit/untprogdelen.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "platform/framebuffer.h"
-#include "toolkit/untgraphics.h"
+#include "toolkit/untgrafisch.h"
 
 // The key the views' selections read.
 extern char KR;

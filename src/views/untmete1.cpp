@@ -7,7 +7,7 @@
 
 #include "archive/untmete0.h"
 #include "platform/graph.h"
-#include "toolkit/untgraphics.h"
+#include "toolkit/untgrafisch.h"
 #include "toolkit/untprogdelen.h"
 
 namespace {

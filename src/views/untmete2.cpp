@@ -9,7 +9,7 @@
 #include "formulas/untverdamping.h"
 #include "platform/graph.h"
 #include "toolkit/runerror.h"
-#include "toolkit/untgraphics.h"
+#include "toolkit/untgrafisch.h"
 #include "toolkit/untprogdelen.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // Screen helpers: open and close the window, clear it, draw label boxes, set colours.
-#include "toolkit/untgraphics.h"
+#include "toolkit/untgrafisch.h"
 
 #include "platform/graph.h"
 
