@@ -26,11 +26,6 @@ constexpr Taalteksten AOPSCHR = {
 };
 constexpr std::string_view SBALK = " Nederlands   English     Deutsch";
 constexpr std::string_view SONDERTITEL = "Duinvelde 1941-1961";
-constexpr Taalteksten ANAVIGATIE = {
-    " navigeren met pijltoetsen,  bevestigen met KEY ",
-    "navigation with arrow-key, confirmation with KEY",
-    "navigation mit Pfeiltasten,  accordieren mit KEY",
-};
 
 // The history of the site, told on the language screen.
 constexpr std::array<std::array<std::string_view, 16>, 3> ATEKST = {{

@@ -1,6 +1,7 @@
 // Key, signal and date helpers shared by every screen.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -18,6 +19,13 @@ void BROM();
 // Up and Left step back, Down and Right forward, both wrapping round; any
 // other key confirms. Returns true when the key confirmed.
 bool KIESSTAP(char KEY, int16_t& KK, int16_t NN, int16_t NX);
+
+// The navigation hint under every command bar, by language.
+inline constexpr std::array<std::string_view, 3> ANAVIGATIE = {
+    " navigeren met pijltoetsen,  bevestigen met KEY ",
+    "navigation with arrow-key, confirmation with KEY",
+    "navigation mit Pfeiltasten,  accordieren mit KEY",
+};
 
 // The selection loop of a view's command bar: after every key the frame of
 // the entry framed before is drawn again in the bar's colour, which erases

@@ -20,11 +20,6 @@ constexpr std::array<std::string_view, 3> SCOMM = {
     " -4yr  -1yr -3mth -23ds  temp  QUIT  rest +23ds +3mth  +1yr  +4yr ",
     " -4Jr  -1Jr -3Mon -23Tg  Temp  HALT  übrg +23Tg +3Mon  +1Jr  +4Jr ",
 };
-constexpr std::array<std::string_view, 3> ANAVIGATIE = {
-    " navigeren met pijltoetsen,  bevestigen met KEY ",
-    "navigation with arrow-key, confirmation with KEY",
-    "navigation mit Pfeiltasten,  accordieren mit KEY",
-};
 
 // Days each command moves the page; 0 for the commands that do not move it.
 constexpr std::array<int32_t, 12> kStap = {0, -1461, -365, -93, -23, 0, 0, 0, 23, 93, 365, 1461};

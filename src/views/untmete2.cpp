@@ -28,11 +28,6 @@ constexpr Taalteksten SCOMM = {
     " -4yr  -1yr -3mth -1mth  Lgnd  QUIT +1mth +3mth  +1yr  +4yr ",
     " -4Jr  -1Jr -3Mnt -1Mnt  Lgnd  HALT +1Mnt +3Mnt  +1Jr  +4Jr ",
 };
-constexpr Taalteksten ANAVIGATIE = {
-    " navigeren met pijltoetsen,  bevestigen met KEY ",
-    "navigation with arrow-key, confirmation with KEY",
-    "navigation mit Pfeiltasten,  accordieren mit KEY",
-};
 
 // Months that each command moves the start of the chart; the legend and
 // the stop entry leave it.
@@ -113,18 +108,6 @@ bool BekendeTaal(int16_t taal) { return taal >= 1 && taal <= 3; }
 
 std::string_view Tekst(const Taalteksten& t, int16_t taal) {
     return BekendeTaal(taal) ? t[static_cast<size_t>(taal - 1)] : std::string_view();
-}
-
-// The code the old text-to-number conversion left behind: 0 for a number,
-// otherwise the position of the first character that spoils it.
-int16_t Conversiecode(std::string_view veld) {
-    size_t i = veld.find_first_not_of(' ');
-    if (i == std::string_view::npos) return static_cast<int16_t>(veld.size() + 1);
-    if (veld[i] == '-') ++i;
-    if (i == veld.size()) return static_cast<int16_t>(i + 1);
-    for (; i < veld.size(); ++i)
-        if (veld[i] < '0' || veld[i] > '9') return static_cast<int16_t>(i + 1);
-    return 0;
 }
 
 // y of a temperature in tenths of a degree: 0 degrees on y = 380, 4 pixels a degree.
@@ -226,11 +209,6 @@ void ToonWaarnemingen::LEGENDA(int16_t TAAL) {
     LEESKEY(KR);
 }
 
-int32_t ToonWaarnemingen::Getal(int from, int len) {
-    FC = Conversiecode(Kolommen(from, len));
-    return Veld(from, len);
-}
-
 void ToonWaarnemingen::MAAKGRAFIEK(int32_t RECNR) {
     RECMEM = RECNR;
     F.Seek(RECNR);
@@ -259,7 +237,7 @@ void ToonWaarnemingen::MAAKGRAFIEK(int32_t RECNR) {
 // One day's column; the archive's last day has no temperature lines, since
 // the line to the next day could not be drawn.
 void ToonWaarnemingen::Dag(bool laatste) {
-    DAM = Getal(8, 4);
+    DAM = Veld(8, 4);
     MNDNR = (DAM / 100) * 12 + DAM % 100 - 1;
     GRKLEUR(Yellow);
     if (MNDNR != MNDMM || XX == 26) Maandbegin();
@@ -278,7 +256,7 @@ void ToonWaarnemingen::Dag(bool laatste) {
 
 void ToonWaarnemingen::Maandbegin() {
     SDAM = std::string(Kolommen(8, 4));
-    DD = Getal(12, 2);
+    DD = Veld(12, 2);
     SetLineStyle(SolidLn, 0, NormWidth);
     XX = Checked16(XX + 1, "XX");
     // The first separator is the chart's left edge and reaches further down.
@@ -290,7 +268,7 @@ void ToonWaarnemingen::Maandbegin() {
 }
 
 void ToonWaarnemingen::Windsnelheid() {
-    GG = Getal(67, 4);
+    GG = Veld(67, 4);
     GG = 60 - (4 * GG) / 10;
     Bar(XX + 2, GG, XX + 5, 60);
 }
@@ -302,7 +280,7 @@ void ToonWaarnemingen::Windrichting() {
         Bar(XX + 2, 93, XX + 5, 93);
         return;
     }
-    GG = Getal(57, 4);
+    GG = Veld(57, 4);
     if (GG > 0 && GG != 999) {
         if (GG < 23) GG = GG + 360;
         GG = GG - 23;
@@ -314,8 +292,8 @@ void ToonWaarnemingen::Windrichting() {
 }
 
 void ToonWaarnemingen::Nachturen() {
-    GMM = Getal(10, 2);
-    GDD = Getal(12, 2);
+    GMM = Veld(10, 2);
+    GDD = Veld(12, 2);
     GG = Checked32(TruncReal(DAGLENGTE(NBR, GMM, GDD), "day length"), "GG");
     GG = 168 - (3 * GG) / 10;
     GRSTIPPELVULLING(LightCyan);
@@ -324,7 +302,7 @@ void ToonWaarnemingen::Nachturen() {
 }
 
 void ToonWaarnemingen::Zonneschijn() {
-    GG = Getal(87, 4);
+    GG = Veld(87, 4);
     GG = 168 - (3 * GG) / 10;
     Bar(XX + 2, GG, XX + 5, 168);
 }
@@ -335,7 +313,7 @@ void ToonWaarnemingen::Sneeuwdek() {
 }
 
 void ToonWaarnemingen::Neerslag() {
-    GG = Getal(77, 4);
+    GG = Veld(77, 4);
     GG = (4 * GG) / 10 + 180;
     Bar(XX + 2, 180, XX + 5, GG);
 }
@@ -343,7 +321,7 @@ void ToonWaarnemingen::Neerslag() {
 void ToonWaarnemingen::Gemiddelde(bool laatste) {
     GG = GM;
     SetLineStyle(SolidLn, 0, NormWidth);
-    GM = Checked16(Getal(37, 4), "T");
+    GM = Checked16(Veld(37, 4), "T");
     GM = Checked16(TemperatuurY(GM), "GM");
     if (!laatste && XX > 28) Line(XX - 2, GG, XX + 4, GM);
 }
@@ -353,7 +331,7 @@ void ToonWaarnemingen::Gemiddelde(bool laatste) {
 void ToonWaarnemingen::Bloklijn(int16_t& G, int from, bool laatste) {
     GG = G;
     SetLineStyle(SolidLn, 0, NormWidth);
-    G = Checked16(Getal(from, 4), "temperature");
+    G = Checked16(Veld(from, 4), "temperature");
     G = Checked16(TemperatuurY(G), "temperature y");
     if (laatste) return;
     if (XX > 28) Line(XX + 1, GG, XX + 1, G);
@@ -361,7 +339,7 @@ void ToonWaarnemingen::Bloklijn(int16_t& G, int from, bool laatste) {
 }
 
 void ToonWaarnemingen::Grasminimum() {
-    GG = Getal(22, 4);
+    GG = Veld(22, 4);
     GG = TemperatuurY(GG);
     if (Kolommen(22, 4) != "    ") Line(XX + 2, GG, XX + 5, GG);
 }
@@ -372,7 +350,7 @@ void ToonWaarnemingen::Dauwpunt(bool laatste) {
     GRKLEUR(Cyan);
     GG = GD;
     SetLineStyle(SolidLn, 0, ThickWidth);
-    GGD = Getal(47, 4);
+    GGD = Veld(47, 4);
     const bool gisteren = GDGELDIG;
     GDGELDIG = GGD > 0;
     if (GDGELDIG) {

@@ -28,7 +28,6 @@ public:
     int16_t KLMM = 5;
     bool UIT = false;
     bool STOP = false;
-    int16_t FC = 0;
 
     int32_t RECMEM = 0;
     int32_t MNDNR = 0;
@@ -50,7 +49,6 @@ private:
     void Begrens();
     void NaarMaand();
 
-    int32_t Getal(int from, int len);
     void Dag(bool laatste);
     void Maandbegin();
     void Windsnelheid();

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/draw.h"
+#include "platform/font.h"
 #include "platform/framebuffer.h"
 
 namespace testsupport {
@@ -58,6 +59,19 @@ inline bool AllOf(const Framebuffer& fb, const Pixels& p, uint8_t colour) {
     for (auto [x, y] : p)
         if (!Framebuffer::OnScreen(x, y) || fb.At(x, y) != colour) return false;
     return !p.empty();
+}
+
+// True when the pixels of colour `fg` in the cells of `text` at (x, y), size
+// 2, are exactly the strokes of that text, whatever lies behind them. The
+// columns from skipFrom to skipTo (a frame over the text, say) are not compared.
+inline bool ShowsText(const Framebuffer& fb, int x, int y, std::string_view text, uint8_t fg, int skipFrom = -1,
+                      int skipTo = -1) {
+    int x2 = x + 8 * static_cast<int>(DecodeUtf8(text).size()) - 1, y2 = y + 15;
+    auto outsideSkip = [&](Pixels p) {
+        std::erase_if(p, [&](const auto& xy) { return xy.first >= skipFrom && xy.first <= skipTo; });
+        return p;
+    };
+    return outsideSkip(ColourIn(fb, fg, x, y, x2, y2)) == outsideSkip(Within(TextPixels(x, y, text), x, y, x2, y2));
 }
 
 }  // namespace testsupport

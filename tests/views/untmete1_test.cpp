@@ -4,8 +4,8 @@
 #include "archive/untmete0.h"
 #include "support/fixtures.h"
 #include "support/golden.h"
+#include "support/pixels.h"
 #include "support/programrun.h"
-#include "support/screentext.h"
 
 namespace {
 
